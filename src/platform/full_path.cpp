@@ -9,7 +9,9 @@ std::string FullPath(const std::string& path) {
     std::error_code ec;
     std::filesystem::path absolute = std::filesystem::absolute(path, ec);
     if (ec) return path;
-    return absolute.lexically_normal().string();
+    std::string normal = absolute.lexically_normal().string();
+    while (normal.size() > 1 && normal.back() == '/') normal.pop_back();
+    return normal;
 }
 
 std::string FileNameOf(const std::string& path) {

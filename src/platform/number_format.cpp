@@ -20,7 +20,7 @@ void AppendFixed6(std::string& out, double value) {
 
     // 17 significant digits, correctly rounded: "d.dddddddddddddddde+XX".
     char sci[40];
-    std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 16);
+    *std::to_chars(sci, sci + sizeof sci - 1, magnitude, std::chars_format::scientific, 16).ptr = '\0';
     char digits[17];
     digits[0] = sci[0];
     for (int i = 0; i < 16; ++i) digits[i + 1] = sci[2 + i];
