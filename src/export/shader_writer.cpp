@@ -10,54 +10,76 @@ using vexlume::AppendFixed6;
 
 namespace {
 
-// The frequency of every wave: one cycle per life, in double precision.
-double Frequency(const CParticle& p) { return 1.0 / double{p.m_fValue[EMIT_LIFE]}; }
+// " <phase> <frequency>": the end of every wave of a particle. The frequency
+// is one cycle per life, in double precision.
+void AppendTiming(std::string& out, const CParticle& p) {
+    out.push_back(' ');
+    AppendFixed6(out, p.m_fValue[EMIT_SPAWNTIME]);
+    out.push_back(' ');
+    AppendFixed6(out, 1.0 / double{p.m_fValue[EMIT_LIFE]});
+}
+
+void AppendMove(std::string& out, const CParticle& p, std::string_view timing) {
+    AppendFixed6(out, p.m_vMove.x);
+    out.push_back(' ');
+    AppendFixed6(out, p.m_vMove.y);
+    out.push_back(' ');
+    AppendFixed6(out, p.m_vMove.z);
+    out.append(" sawtooth 0 1");
+    out.append(timing);
+}
+
+void AppendWave(std::string& out, const CParticle& p, int nTween, std::string_view timing) {
+    static const char* const kPrefixes[3] = {"AlphaGen wave sawtooth ", "rgbGen wave sawtooth ",
+                                             "tcMod stretch sawtooth "};
+    const float base = p.GetTween(nTween, 0.0f);
+    // The amplitude is not rounded to float.
+    const double amplitude = double{p.GetTween(nTween, 1.0f)} - base;
+    out.append(kPrefixes[nTween]);
+    AppendFixed6(out, base);
+    out.push_back(' ');
+    AppendFixed6(out, amplitude);
+    out.append(timing);
+}
+
+void AppendStage(std::string& out, const CParticle& p, std::string_view timing) {
+    out.append("{\nclampmap ");
+    out.append(p.m_pDoc->m_strTexture);
+    out.append("\ntcMod rotate ");
+    AppendFixed6(out, p.m_fValue[EMIT_ROTATION]);
+    out.push_back('\n');
+    for (int k = TWEEN_OPACITY; k <= TWEEN_STRETCH; ++k) {
+        AppendWave(out, p, k, timing);
+        out.push_back('\n');
+    }
+    out.append("blendfunc ");
+    out.append(p.m_pDoc->m_strBlend);
+    out.append("\n}\n");
+}
+
+std::string TimingOf(const CParticle& p) {
+    std::string timing;
+    AppendTiming(timing, p);
+    return timing;
+}
 
 }  // namespace
 
 std::string CParticle::GetMoveString() const {
     std::string s;
-    AppendFixed6(s, m_vMove.x);
-    s.push_back(' ');
-    AppendFixed6(s, m_vMove.y);
-    s.push_back(' ');
-    AppendFixed6(s, m_vMove.z);
-    s.append(" sawtooth 0 1 ");
-    AppendFixed6(s, m_fValue[EMIT_SPAWNTIME]);
-    s.push_back(' ');
-    AppendFixed6(s, Frequency(*this));
+    AppendMove(s, *this, TimingOf(*this));
     return s;
 }
 
 std::string CParticle::GetWaveString(int nTween) const {
-    static const char* const kPrefixes[3] = {"AlphaGen wave ", "rgbGen wave ", "tcMod stretch "};
-    const float base = GetTween(nTween, 0.0f);
-    const double amplitude = double{GetTween(nTween, 1.0f)} - base;
-    std::string s = kPrefixes[nTween];
-    s.append("sawtooth ");
-    AppendFixed6(s, base);
-    s.push_back(' ');
-    AppendFixed6(s, amplitude);
-    s.push_back(' ');
-    AppendFixed6(s, m_fValue[EMIT_SPAWNTIME]);
-    s.push_back(' ');
-    AppendFixed6(s, Frequency(*this));
+    std::string s;
+    AppendWave(s, *this, nTween, TimingOf(*this));
     return s;
 }
 
 std::string CParticle::GetStageString() const {
-    std::string s = "{\nclampmap ";
-    s.append(m_pDoc->m_strTexture);
-    s.append("\ntcMod rotate ");
-    AppendFixed6(s, m_fValue[EMIT_ROTATION]);
-    s.push_back('\n');
-    for (int k = TWEEN_OPACITY; k <= TWEEN_STRETCH; ++k) {
-        s.append(GetWaveString(k));
-        s.push_back('\n');
-    }
-    s.append("blendfunc ");
-    s.append(m_pDoc->m_strBlend);
-    s.append("\n}\n");
+    std::string s;
+    AppendStage(s, *this, TimingOf(*this));
     return s;
 }
 
@@ -74,8 +96,11 @@ void CParticleDoc::ExportShader(const std::string& strPath, bool bWorkaround) co
                                           : "deformvertexes autosprite\n") +
                              "deformvertexes move ";
     std::string text;
+    std::string timing;
     for (std::size_t i = 0; i < m_particles.size(); ++i) {
         const CParticle& particle = *m_particles[i];
+        timing.clear();
+        AppendTiming(timing, particle);
         text.assign("textures/");
         text.append(m_strMapDir);
         text.push_back('/');
@@ -84,9 +109,9 @@ void CParticleDoc::ExportShader(const std::string& strPath, bool bWorkaround) co
         vexlume::AppendInt(text, static_cast<long long>(i + 1));
         text.push_back('\n');
         text.append(head);
-        text.append(particle.GetMoveString());
+        AppendMove(text, particle, timing);
         text.push_back('\n');
-        text.append(particle.GetStageString());
+        AppendStage(text, particle, timing);
         text.append("}\n\n");
         file.Write(text);
     }

@@ -2,9 +2,114 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace vexlume {
+
+namespace {
+
+// Rounds the decimal digits in work[first .. last] (one digit a byte) up by
+// one unit in the last place, carrying as far as needed. work[first - 1]
+// must exist and hold '0' for a carry out of the first digit.
+void CarryUp(char* work, int last) {
+    int p = last;
+    while (work[p] == '9') work[p--] = '0';
+    ++work[p];
+}
+
+// Writes integer digits (without leading zeros, at least one) and six
+// decimals from a digit buffer whose integer part spans work[0 ..
+// integerEnd] (work[0] being the carry place).
+void AppendDigits(std::string& out, const char* work, int integerEnd) {
+    int first = 0;
+    while (first < integerEnd && work[first] == '0') ++first;
+    out.append(work + first, static_cast<std::size_t>(integerEnd + 1 - first));
+    out.push_back('.');
+    out.append(work + integerEnd + 1, 6);
+}
+
+// The general way: 17 significant digits from the library's correctly
+// rounded conversion, then six decimals.
+void AppendFixed6Slow(std::string& out, double magnitude) {
+    char sci[40];
+    *std::to_chars(sci, sci + sizeof sci - 1, magnitude, std::chars_format::scientific, 16).ptr = '\0';
+    char digits[17];
+    digits[0] = sci[0];
+    for (int i = 0; i < 16; ++i) digits[i + 1] = sci[2 + i];
+    const int exponent = std::atoi(sci + 19);
+
+    // The value is 0.d1d2...d17 x 10^(exponent + 1).
+    const int pointAt = exponent + 1;
+    const int integerDigits = pointAt > 1 ? pointAt : 1;
+    char work[400];
+    const int length = integerDigits + 7;  // integer digits, six decimals, first dropped digit
+    work[0] = '0';
+    for (int p = 0; p < length; ++p) {
+        const int index = p - (integerDigits - pointAt);
+        work[p + 1] = index >= 0 && index < 17 ? digits[index] : '0';
+    }
+    if (work[length] >= '5') CarryUp(work, length - 1);
+    AppendDigits(out, work, integerDigits);
+}
+
+// The same result by exact integer arithmetic, for the values our files
+// mostly hold (2^-12 <= value < 10^16): the value is I + F / 2^64 exactly.
+// Returns false when the value is outside that range.
+bool AppendFixed6Fast(std::string& out, double magnitude) {
+    int binaryExponent;
+    const double fraction = std::frexp(magnitude, &binaryExponent);
+    const int shift = binaryExponent - 53;  // magnitude = mantissa x 2^shift
+    if (shift < -64 || binaryExponent > 54) return false;
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) << (64 + shift);
+    const auto integer = static_cast<std::uint64_t>(scaled >> 64);
+    std::uint64_t rest = static_cast<std::uint64_t>(scaled);
+    if (integer >= 10000000000000000ull) return false;
+
+    // work: carry place, integer digits, then decimals.
+    char work[120];
+    work[0] = '0';
+    char* intEnd = std::to_chars(work + 1, work + 21, integer).ptr;
+    const int integerDigits = static_cast<int>(intEnd - (work + 1));
+    int significant = integer > 0 ? integerDigits : 0;
+    int length = integerDigits;  // digits in work[1 .. length]
+    // Decimals until 17 significant digits are there (at least seven).
+    while (significant < 17 || length - integerDigits < 7) {
+        const unsigned __int128 times10 = static_cast<unsigned __int128>(rest) * 10u;
+        const int digit = static_cast<int>(times10 >> 64);
+        rest = static_cast<std::uint64_t>(times10);
+        work[++length] = static_cast<char>('0' + digit);
+        if (significant > 0 || digit != 0) ++significant;
+        if (significant >= 17 && length - integerDigits >= 7) break;
+    }
+    // Round to 17 significant digits when digits beyond them remain: the
+    // 17th significant digit sits at position `seventeenth`.
+    const int seventeenth = length - (significant - 17);
+    if (significant >= 17) {
+        // Digits past the 17th are work[seventeenth + 1 .. length] and then
+        // whatever `rest` still holds.
+        char next = '0';
+        bool beyond = rest != 0;
+        if (seventeenth < length) {
+            next = work[seventeenth + 1];
+            for (int p = seventeenth + 2; p <= length; ++p) beyond = beyond || work[p] != '0';
+        } else {
+            const unsigned __int128 times10 = static_cast<unsigned __int128>(rest) * 10u;
+            next = static_cast<char>('0' + static_cast<int>(times10 >> 64));
+            beyond = static_cast<std::uint64_t>(times10) != 0;
+        }
+        const bool up = next > '5' || (next == '5' && (beyond || (work[seventeenth] - '0') % 2 == 1));
+        for (int p = seventeenth + 1; p <= length; ++p) work[p] = '0';
+        if (up) CarryUp(work, seventeenth);
+    }
+    // Then to six decimals, ties away from zero.
+    if (work[integerDigits + 7] >= '5') CarryUp(work, integerDigits + 6);
+    AppendDigits(out, work, integerDigits);
+    return true;
+}
+
+}  // namespace
 
 void AppendFixed6(std::string& out, double value) {
     if (std::signbit(value)) out.push_back('-');
@@ -16,44 +121,17 @@ void AppendFixed6(std::string& out, double value) {
         out.append("inf");
         return;
     }
-    double magnitude = std::fabs(value);
-
-    // 17 significant digits, correctly rounded: "d.dddddddddddddddde+XX".
-    char sci[40];
-    *std::to_chars(sci, sci + sizeof sci - 1, magnitude, std::chars_format::scientific, 16).ptr = '\0';
-    char digits[17];
-    digits[0] = sci[0];
-    for (int i = 0; i < 16; ++i) digits[i + 1] = sci[2 + i];
-    int exponent = std::atoi(sci + 19);
-
-    // The value is 0.d1d2...d17 x 10^(exponent + 1): pointAt digits before
-    // the decimal point (none or fewer when it is negative).
-    const int pointAt = exponent + 1;
-    const int integerDigits = pointAt > 1 ? pointAt : 1;
-    // Integer digits, six decimals and the first dropped digit; one spare
-    // place in front for a carry.
-    char work[400];
-    const int length = integerDigits + 7;
-    auto digitAt = [&](int position) -> char {  // position 0 = first integer digit
-        int index = position - (integerDigits - pointAt);
-        return index >= 0 && index < 17 ? digits[index] : '0';
-    };
-    work[0] = '0';
-    for (int p = 0; p < length; ++p) work[p + 1] = digitAt(p);
-
-    bool roundUp = work[length] >= '5';
-    int last = length - 1;  // index in work of the sixth decimal
-    if (roundUp) {
-        int p = last;
-        while (work[p] == '9') work[p--] = '0';
-        ++work[p];
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0) {
+        out.append("0.000000");
+        return;
     }
-    // work[0 .. integerDigits] is the integer part with its carry place.
-    int first = 0;
-    while (first < integerDigits && work[first] == '0') ++first;
-    out.append(work + first, static_cast<std::size_t>(integerDigits + 1 - first));
-    out.push_back('.');
-    out.append(work + integerDigits + 1, 6);
+    if (!AppendFixed6Fast(out, magnitude)) AppendFixed6Slow(out, magnitude);
+}
+
+void AppendFixed6Exhaustive(std::string& out, double value) {
+    if (std::signbit(value)) out.push_back('-');
+    AppendFixed6Slow(out, std::fabs(value));
 }
 
 std::string FormatFixed6(double value) {

@@ -12,6 +12,10 @@ namespace vexlume {
 void AppendFixed6(std::string& out, double value);
 std::string FormatFixed6(double value);
 
+// The same digits by the general, slower conversion, for finite values;
+// tests compare the two.
+void AppendFixed6Exhaustive(std::string& out, double value);
+
 // A plain decimal integer.
 void AppendInt(std::string& out, long long value);
 std::string FormatInt(long long value);

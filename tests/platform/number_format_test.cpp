@@ -64,3 +64,41 @@ TEST(FormatFixed6, AppendsWithoutTouchingWhatIsThere) {
 }
 
 }  // namespace
+
+namespace {
+
+// The quick integer conversion and the general one agree everywhere: on
+// random floats and doubles of every size, on float differences and on
+// reciprocals, the values the writers print.
+TEST(FormatFixed6, QuickAndGeneralConversionsAgree) {
+    std::uint64_t state = 88172645463325252ull;
+    auto next = [&] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    auto check = [](double v) {
+        std::string quick, general;
+        vexlume::AppendFixed6(quick, v);
+        vexlume::AppendFixed6Exhaustive(general, v);
+        ASSERT_EQ(quick, general) << std::hexfloat << v;
+    };
+    for (int i = 0; i < 300000; ++i) {
+        const std::uint64_t bits = next();
+        const int exponent = static_cast<int>(bits % 80) - 20;
+        const double mantissa = static_cast<double>(bits >> 11) / 9007199254740992.0;
+        const double v = std::ldexp(mantissa + 0.5, exponent) * ((bits & 1) ? -1 : 1);
+        check(v);
+        check(static_cast<float>(v));
+        check(double{static_cast<float>(v)} - static_cast<float>(v * 0.37));
+        if (v != 0) check(1.0 / double{static_cast<float>(v)});
+        // Values on and around the six-decimal ties.
+        const double tie = (static_cast<double>(bits % 2000000000) + 0.5) / 1e6;
+        check(tie);
+        check(std::nextafter(tie, 0.0));
+        check(std::nextafter(tie, 1e300));
+    }
+}
+
+}  // namespace
