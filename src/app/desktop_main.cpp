@@ -1,8 +1,0 @@
-#include "app/desktop_main.h"
-
-#include <iostream>
-
-int RunDesktop(int, char**, const CEffectCommandLineInfo&, CParticleApp&) {
-    std::cerr << "vexlume: the editor window is not available in this build.\n";
-    return 1;
-}
