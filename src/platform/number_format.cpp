@@ -9,6 +9,11 @@ namespace vexlume {
 
 namespace {
 
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // Rounds the decimal digits in work[first .. last] (one digit a byte) up by
 // one unit in the last place, carrying as far as needed. work[first - 1]
 // must exist and hold '0' for a carry out of the first digit.
@@ -67,42 +72,40 @@ bool AppendFixed6Fast(std::string& out, double magnitude) {
     std::uint64_t rest = static_cast<std::uint64_t>(scaled);
     if (integer >= 10000000000000000ull) return false;
 
-    // work: carry place, integer digits, then decimals.
-    char work[120];
+    // work: carry place, integer digits, then 24 decimals, eight at a time;
+    // enough for 17 significant digits and the first dropped one.
+    char work[64];
     work[0] = '0';
     char* intEnd = std::to_chars(work + 1, work + 21, integer).ptr;
     const int integerDigits = static_cast<int>(intEnd - (work + 1));
-    int significant = integer > 0 ? integerDigits : 0;
     int length = integerDigits;  // digits in work[1 .. length]
-    // Decimals until 17 significant digits are there (at least seven).
-    while (significant < 17 || length - integerDigits < 7) {
-        const unsigned __int128 times10 = static_cast<unsigned __int128>(rest) * 10u;
-        const int digit = static_cast<int>(times10 >> 64);
-        rest = static_cast<std::uint64_t>(times10);
-        work[++length] = static_cast<char>('0' + digit);
-        if (significant > 0 || digit != 0) ++significant;
-        if (significant >= 17 && length - integerDigits >= 7) break;
-    }
-    // Round to 17 significant digits when digits beyond them remain: the
-    // 17th significant digit sits at position `seventeenth`.
-    const int seventeenth = length - (significant - 17);
-    if (significant >= 17) {
-        // Digits past the 17th are work[seventeenth + 1 .. length] and then
-        // whatever `rest` still holds.
-        char next = '0';
-        bool beyond = rest != 0;
-        if (seventeenth < length) {
-            next = work[seventeenth + 1];
-            for (int p = seventeenth + 2; p <= length; ++p) beyond = beyond || work[p] != '0';
-        } else {
-            const unsigned __int128 times10 = static_cast<unsigned __int128>(rest) * 10u;
-            next = static_cast<char>('0' + static_cast<int>(times10 >> 64));
-            beyond = static_cast<std::uint64_t>(times10) != 0;
+    for (int chunk = 0; chunk < 3; ++chunk) {
+        const unsigned __int128 scaledChunk = static_cast<unsigned __int128>(rest) * 100000000u;
+        auto eight = static_cast<std::uint32_t>(scaledChunk >> 64);
+        rest = static_cast<std::uint64_t>(scaledChunk);
+        for (int k = 7; k >= 1; k -= 2) {
+            const char* pair = kDigitPairs + 2 * (eight % 100);
+            work[length + k] = pair[0];
+            work[length + k + 1] = pair[1];
+            eight /= 100;
         }
-        const bool up = next > '5' || (next == '5' && (beyond || (work[seventeenth] - '0') % 2 == 1));
-        for (int p = seventeenth + 1; p <= length; ++p) work[p] = '0';
-        if (up) CarryUp(work, seventeenth);
+        length += 8;
     }
+    // The first significant digit (the value is at least 2^-12, so one of
+    // the first four decimals when the integer part is zero).
+    int first = 1;
+    if (integer == 0) {
+        first = integerDigits + 1;
+        while (work[first] == '0') ++first;
+    }
+    const int seventeenth = first + 16;
+    // Round to 17 significant digits: ties to even on the exact value.
+    const char next = work[seventeenth + 1];
+    bool beyond = rest != 0;
+    for (int p = seventeenth + 2; p <= length && !beyond; ++p) beyond = work[p] != '0';
+    const bool up = next > '5' || (next == '5' && (beyond || (work[seventeenth] - '0') % 2 == 1));
+    for (int p = seventeenth + 1; p <= length; ++p) work[p] = '0';
+    if (up) CarryUp(work, seventeenth);
     // Then to six decimals, ties away from zero.
     if (work[integerDigits + 7] >= '5') CarryUp(work, integerDigits + 6);
     AppendDigits(out, work, integerDigits);
