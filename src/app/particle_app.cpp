@@ -8,10 +8,13 @@
 #include <ctime>
 #include <iostream>
 
+#include "app/about_dlg.h"
 #include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/ui_services.h"
 #include "export/batch_export.h"
+#include "export/export_commands.h"
+#include "resources/app_icon.h"
 #include "model/random_generator.h"
 
 CParticleApp* CParticleApp::s_instance = nullptr;
@@ -51,6 +54,7 @@ void RequestPreviewFormat() {
 CParticleApp::CParticleApp() { s_instance = this; }
 
 CParticleApp::~CParticleApp() {
+    m_pExportCommands.reset();
     m_pMainFrame.reset();
     if (s_instance == this) s_instance = nullptr;
 }
@@ -100,6 +104,7 @@ int CParticleApp::InitInstance(const CEffectCommandLineInfo& cmdInfo) {
     if (cmdInfo.m_nShellCommand == CEffectCommandLineInfo::FileOpen) {
         const QString path = QFile::decodeName(QByteArray::fromStdString(cmdInfo.m_strFileName));
         if (!m_pMainFrame->Commands().OpenDocumentFile(path)) {
+            m_pExportCommands.reset();
             m_pMainFrame.reset();
             return 1;
         }
@@ -115,4 +120,18 @@ int CParticleApp::InitInstance(const CEffectCommandLineInfo& cmdInfo) {
     return 0;
 }
 
-void CParticleApp::ConnectCommands() {}
+void CParticleApp::ConnectCommands() {
+    CMainFrame* frame = m_pMainFrame.get();
+    frame->setWindowIcon(AppIcon());
+    m_pExportCommands = std::make_unique<ExportCommands>(*m_pDocument, frame);
+    QObject::connect(frame, &CMainFrame::ExportShader, frame,
+                     [this] { m_pExportCommands->OnExportShader(); });
+    QObject::connect(frame, &CMainFrame::ExportPrefab, frame,
+                     [this] { m_pExportCommands->OnExportPrefab(); });
+    QObject::connect(frame, &CMainFrame::AppAbout, frame, [this] { OnAppAbout(); });
+}
+
+void CParticleApp::OnAppAbout() {
+    CAboutDlg dialog(m_pMainFrame.get());
+    dialog.exec();
+}

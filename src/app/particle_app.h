@@ -8,6 +8,7 @@
 #include "model/particle_doc.h"
 
 class CMainFrame;
+class ExportCommands;
 
 // The application: the settings store with its recent-file list, the one
 // effect document, the main window, and the start-up command from the
@@ -39,6 +40,9 @@ public:
     // Whether an OpenGL context for the preview can be made; tests replace it.
     static void SetContextCheck(std::function<bool()> check);
 
+    // Help > About.
+    void OnAppAbout();
+
 private:
     int ProcessShellCommandExport(const CEffectCommandLineInfo& cmdInfo);
     void ConnectCommands();
@@ -47,4 +51,5 @@ private:
     RecentFileList m_recentFiles;
     std::unique_ptr<CParticleDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<ExportCommands> m_pExportCommands;
 };

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 
@@ -287,6 +288,38 @@ TEST_F(MainFrameTest, StartUpParticlesComeFromTheUnseededGenerator) {
         EXPECT_EQ(started.m_particles[i]->m_fValue[EMIT_SPAWNTIME],
                   fresh.m_particles[i]->m_fValue[EMIT_SPAWNTIME]);
     }
+}
+
+TEST_F(MainFrameTest, AboutBoxIsModalAndThePreviewKeepsAnimating) {
+    CMainFrame& frame = Start();
+    EXPECT_FALSE(frame.windowIcon().isNull());
+    QString title;
+    long long framesDuring = 0;
+    float timeBefore = 0, timeAfter = 0;
+    QTimer::singleShot(50, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        title = modal->windowTitle();
+        const long long before = frame.View()->FramesDrawn();
+        timeBefore = app.Document().m_fTime;
+        QTest::qWait(150);
+        framesDuring = frame.View()->FramesDrawn() - before;
+        timeAfter = app.Document().m_fTime;
+        modal->close();
+    });
+    frame.ToolBar()->widgetForAction(frame.Action(ID_APP_ABOUT))->setFocus();
+    frame.Action(ID_APP_ABOUT)->trigger();
+    EXPECT_EQ(title, "About Vexlume");
+    EXPECT_GE(framesDuring, 3);
+    EXPECT_GT(timeAfter, timeBefore);
+}
+
+TEST_F(MainFrameTest, ExportMenuWritesTheDocument) {
+    CMainFrame& frame = Start();
+    ui.paths = {Path(dir / "menu.pfb")};
+    frame.Action(ID_EXPORT_PREFAB)->trigger();
+    EXPECT_TRUE(std::filesystem::exists(dir / "menu.pfb"));
+    EXPECT_FALSE(app.Document().IsModified());
 }
 
 TEST(StartUp, ANamedDocumentThatFailsEndsTheProgram) {
