@@ -129,6 +129,8 @@ void CParticleApp::ConnectCommands() {
     QObject::connect(frame, &CMainFrame::ExportPrefab, frame,
                      [this] { m_pExportCommands->OnExportPrefab(); });
     QObject::connect(frame, &CMainFrame::AppAbout, frame, [this] { OnAppAbout(); });
+    QObject::connect(frame, &CMainFrame::EditProperties, frame,
+                     [this] { m_pDocument->OnEditProperties(); });
 }
 
 void CParticleApp::OnAppAbout() {

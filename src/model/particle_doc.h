@@ -9,7 +9,7 @@
 #include "model/vector3.h"
 #include "platform/document.h"
 
-class CPropertiesSheet;
+class CPropertySheet;
 class CPageEmitter;
 class CPageGraphic;
 class CPageShaderFile;
@@ -40,6 +40,13 @@ public:
     // Advances the clock by the real time passed since the last call.
     void UpdateTime();
 
+    // Edit > Properties: runs the Properties sheet over the main window and
+    // applies its values on OK. ApplyProperties copies the three pages'
+    // values back, draws new particles, updates the views and marks the
+    // document modified. Both belong to the desktop layer, which defines them.
+    void OnEditProperties();
+    bool ApplyProperties();
+
     // The two exports; both throw CFileException on failure.
     void ExportShader(const std::string& strPath, bool bWorkaround) const;
     void ExportPrefab(const std::string& strPath) const;
@@ -49,7 +56,7 @@ public:
     CVector3 m_vRotationBase{0.0f, 0.0f, 0.0f};
     CVector3 m_vRotationSpread{0.0f, 0.0f, 0.0f};
     std::int32_t m_nParticles = 0;
-    CPropertiesSheet* m_pSheet = nullptr;
+    CPropertySheet* m_pSheet = nullptr;
     CPageEmitter* m_pPageEmitter = nullptr;
     CPageGraphic* m_pPageGraphic = nullptr;
     CPageShaderFile* m_pPageShaderFile = nullptr;

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -23,6 +25,7 @@
 #include "fake_ui_services.h"
 #include "model/random_generator.h"
 #include "preview/particle_view_frame.h"
+#include "properties/property_sheet.h"
 #include "resources/command_ids.h"
 
 namespace {
@@ -312,6 +315,39 @@ TEST_F(MainFrameTest, AboutBoxIsModalAndThePreviewKeepsAnimating) {
     EXPECT_EQ(title, "About Vexlume");
     EXPECT_GE(framesDuring, 3);
     EXPECT_GT(timeAfter, timeBefore);
+}
+
+TEST_F(MainFrameTest, PropertiesApplyShowsTheNewParticlesWhileThePreviewAnimates) {
+    CMainFrame& frame = Start();
+    long long framesUnderSheet = 0;
+    std::size_t particlesAfterApply = 0;
+    CPropertySheet::SetModalRunner([&](CPropertySheet& sheet) {
+        EXPECT_EQ(sheet.windowTitle(), "Properties");
+        const long long before = frame.View()->FramesDrawn();
+        QTest::qWait(120);
+        framesUnderSheet = frame.View()->FramesDrawn() - before;
+        sheet.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&sheet));
+        // The Graphic page has a control 1013 too.
+        auto* count = sheet.findChild<QWidget*>("pageEmitter")->findChild<QLineEdit*>("1013");
+        count->setFocus();
+        count->selectAll();
+        QTest::keyClicks(count, "25");
+        EXPECT_EQ(count->text(), "25");
+        EXPECT_TRUE(sheet.ApplyButton()->isEnabled());
+        QTest::mouseClick(sheet.ApplyButton(), Qt::LeftButton);
+        EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
+        EXPECT_EQ(app.Document().m_pSheet, &sheet);
+        particlesAfterApply = app.Document().m_particles.size();
+        sheet.reject();
+        return sheet.result();
+    });
+    frame.Action(ID_EDIT_PROPERTIES)->trigger();
+    CPropertySheet::SetModalRunner({});
+    EXPECT_GE(framesUnderSheet, 3);
+    EXPECT_EQ(particlesAfterApply, 25u);
+    EXPECT_TRUE(app.Document().IsModified());
+    EXPECT_EQ(app.Document().m_pSheet, nullptr);
 }
 
 TEST_F(MainFrameTest, ExportMenuWritesTheDocument) {
