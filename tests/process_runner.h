@@ -1,6 +1,8 @@
 #pragma once
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,9 +24,12 @@ struct ProcessResult {
 
 // Runs a program with the given arguments in a folder, with the environment
 // of the test changed by `env` (an empty value removes the variable).
+// fileSizeLimit, when not zero, caps the size of any file the program
+// writes, as a full disk would (the write fails with EFBIG).
 inline ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
                                 const std::string& workDir,
-                                const std::map<std::string, std::string>& env) {
+                                const std::map<std::string, std::string>& env,
+                                rlim_t fileSizeLimit = 0) {
     std::map<std::string, std::string> vars;
     for (char** e = environ; *e; ++e) {
         std::string entry = *e;
@@ -44,6 +49,11 @@ inline ProcessResult RunProcess(const std::string& program, const std::vector<st
     pid_t pid = ::fork();
     if (pid == 0) {
         if (::chdir(workDir.c_str()) != 0) ::_exit(127);
+        if (fileSizeLimit != 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit limit {fileSizeLimit, fileSizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
         int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int in = ::open("/dev/null", O_RDONLY);
