@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
     std::string config = (std::filesystem::temp_directory_path() / "vexlume-qt-XXXXXX").string();
     if (::mkdtemp(config.data()) == nullptr) return 2;
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    // Listing the tests needs no display.
+    if (::getenv("QT_QPA_PLATFORM") == nullptr && ::getenv("DISPLAY") == nullptr)
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     QSurfaceFormat format;
     format.setVersion(2, 1);
