@@ -21,6 +21,7 @@
 #include "../effect_fixtures.h"
 #include "../test_support.h"
 #include "app/document_commands.h"
+#include "app/lock_keys.h"
 #include "app/particle_app.h"
 #include "fake_ui_services.h"
 #include "model/random_generator.h"
@@ -117,6 +118,19 @@ TEST_F(MainFrameTest, StatusBarShowsReadyAndThePromptOfTheButtonUnderThePointer)
     QTest::mouseMove(frame.View(), QPoint(50, 50));
     QTRY_VERIFY(frame.statusBar()->currentMessage().isEmpty());
     EXPECT_TRUE(pane->isVisible());
+}
+
+TEST_F(MainFrameTest, LockIndicatorsShowWhileTheLockIsOn) {
+    CMainFrame& frame = Start();
+    SetLockKeyQuery([] { return LockKeyState{true, true, false, true}; });
+    frame.UpdateLockIndicators();
+    EXPECT_EQ(frame.findChild<QLabel*>("capsIndicator")->text(), "CAP");
+    EXPECT_EQ(frame.findChild<QLabel*>("numIndicator")->text(), "");
+    EXPECT_EQ(frame.findChild<QLabel*>("scrollIndicator")->text(), "SCRL");
+    SetLockKeyQuery([] { return LockKeyState{}; });  // a platform that cannot tell
+    frame.UpdateLockIndicators();
+    EXPECT_EQ(frame.findChild<QLabel*>("capsIndicator")->text(), "");
+    SetLockKeyQuery({});
 }
 
 TEST_F(MainFrameTest, ToolbarAndStatusBarToggle) {
