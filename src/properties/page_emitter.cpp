@@ -74,8 +74,9 @@ CPageEmitter::CPageEmitter(QWidget* parent) : CPropertyPage("Emitter", parent) {
 
     for (QLineEdit* edit : {m_pBase, m_pSpread, m_pSpeed, m_pLife, m_pSpawnTime, m_pParticles,
                             m_pSpawnTimeSpread, m_pSpeedSpread, m_pLifeSpread})
-        connect(edit, &QLineEdit::textChanged, this, &CPageEmitter::OnChangeField);
-    connect(m_listAxis, &QListWidget::currentRowChanged, this, &CPageEmitter::OnSelchangeAxis);
+        connect(edit, &QLineEdit::textChanged, this, [this] { OnChangeField(); });
+    connect(m_listAxis, &QListWidget::currentRowChanged, this,
+            [this](int row) { ChangeListSelection(m_listAxis, m_nAxis, row); });
 }
 
 void CPageEmitter::DoDataExchange(CDataExchange& dx) {
@@ -100,34 +101,8 @@ void CPageEmitter::DoDataExchange(CDataExchange& dx) {
 
 void CPageEmitter::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    m_bSelecting = true;
-    const char* const axes[3] = {"X-Axis", "Y-Axis", "Z-Axis"};
-    for (int i = 0; i < 3; ++i) {
-        auto* item = new QListWidgetItem(axes[i]);
-        item->setData(Qt::UserRole, i);
-        m_listAxis->addItem(item);
-    }
-    m_listAxis->setCurrentRow(0);
-    m_bSelecting = false;
-    m_nAxis = 0;
-    UpdateData(false);
+    FillList(m_listAxis, {"X-Axis", "Y-Axis", "Z-Axis"}, m_nAxis);
 }
 
 // Reads the page into the axis that was selected, then shows the new one; a
 // bad value keeps the old selection.
-void CPageEmitter::OnSelchangeAxis(int row) {
-    if (m_bSelecting || row < 0 || row == m_nAxis) return;
-    if (!UpdateData(true)) {
-        m_bSelecting = true;
-        m_listAxis->setCurrentRow(m_nAxis);
-        m_bSelecting = false;
-        FocusFailedControl();
-        return;
-    }
-    m_nAxis = row;
-    UpdateData(false);
-}
-
-void CPageEmitter::OnChangeField() {
-    if (!IsExchanging()) SetModified(true);
-}

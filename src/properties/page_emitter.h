@@ -20,9 +20,6 @@ public:
     int m_nAxis = -1;  // position of the selected axis; -1 before the first display
 
 private:
-    void OnSelchangeAxis(int row);
-    void OnChangeField();
-
     QLineEdit* m_pBase;       // 1001
     QLineEdit* m_pSpread;     // 1002
     QLineEdit* m_pSpeed;      // 1003
@@ -32,5 +29,4 @@ private:
     QLineEdit* m_pSpawnTimeSpread;  // 1019
     QLineEdit* m_pSpeedSpread;      // 1020
     QLineEdit* m_pLifeSpread;       // 1021
-    bool m_bSelecting = false;
 };

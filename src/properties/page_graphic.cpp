@@ -73,10 +73,11 @@ CPageGraphic::CPageGraphic(QWidget* parent) : CPropertyPage("Graphic", parent) {
 
     for (QLineEdit* edit : {m_pTexture, m_pEnd, m_pEndSpread, m_pStartSpread, m_pStart, m_pRotation,
                             m_pRotationSpread})
-        connect(edit, &QLineEdit::textChanged, this, &CPageGraphic::OnChangeField);
+        connect(edit, &QLineEdit::textChanged, this, [this] { OnChangeField(); });
     // Typing in the blend box is an edit; picking an entry from its list is not.
-    connect(m_pBlend->lineEdit(), &QLineEdit::textEdited, this, &CPageGraphic::OnChangeField);
-    connect(m_listTween, &QListWidget::currentRowChanged, this, &CPageGraphic::OnSelchangeTween);
+    connect(m_pBlend->lineEdit(), &QLineEdit::textEdited, this, [this] { OnChangeField(); });
+    connect(m_listTween, &QListWidget::currentRowChanged, this,
+            [this](int row) { ChangeListSelection(m_listTween, m_nTween, row); });
 }
 
 void CPageGraphic::DoDataExchange(CDataExchange& dx) {
@@ -96,33 +97,7 @@ void CPageGraphic::OnInitDialog() {
     // The blend suggestions come with the controls, before the first show.
     m_pBlend->addItems({"add", "blend", "filter"});
     CPropertyPage::OnInitDialog();
-    m_bSelecting = true;
-    const char* const tweens[3] = {"opacity", "brightness", "stretch"};
-    for (int i = 0; i < 3; ++i) {
-        // The list is sorted: the item data, not the position, is the tween.
-        auto* item = new QListWidgetItem(tweens[i]);
-        item->setData(Qt::UserRole, i);
-        m_listTween->addItem(item);
-    }
-    m_listTween->setCurrentRow(0);
-    m_bSelecting = false;
-    m_nTween = 0;
-    UpdateData(false);
+    // The list is sorted: the item data, not the position, is the tween.
+    FillList(m_listTween, {"opacity", "brightness", "stretch"}, m_nTween);
 }
 
-void CPageGraphic::OnSelchangeTween(int row) {
-    if (m_bSelecting || row < 0 || row == m_nTween) return;
-    if (!UpdateData(true)) {
-        m_bSelecting = true;
-        m_listTween->setCurrentRow(m_nTween);
-        m_bSelecting = false;
-        FocusFailedControl();
-        return;
-    }
-    m_nTween = row;
-    UpdateData(false);
-}
-
-void CPageGraphic::OnChangeField() {
-    if (!IsExchanging()) SetModified(true);
-}

@@ -21,9 +21,6 @@ public:
     int m_nTween = -1;  // position of the selected tween; -1 before the first display
 
 private:
-    void OnSelchangeTween(int row);
-    void OnChangeField();
-
     QLineEdit* m_pTexture;        // 1004
     QComboBox* m_pBlend;          // 1005
     QLineEdit* m_pEnd;            // 1008
@@ -32,5 +29,4 @@ private:
     QLineEdit* m_pStart;          // 1011
     QLineEdit* m_pRotation;       // 1012
     QLineEdit* m_pRotationSpread; // 1013
-    bool m_bSelecting = false;
 };

@@ -1,6 +1,7 @@
 #include "properties/property_page.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 
 #include "properties/data_exchange.h"
 
@@ -44,4 +45,30 @@ void CPropertyPage::FocusFailedControl() {
     if (m_pFailedControl == nullptr) return;
     m_pFailedControl->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(m_pFailedControl)) edit->selectAll();
+}
+
+void CPropertyPage::FillList(QListWidget* list, const QStringList& entries, int& position) {
+    m_bSelecting = true;
+    for (int i = 0; i < entries.size(); ++i) {
+        auto* item = new QListWidgetItem(entries[i]);
+        item->setData(Qt::UserRole, i);
+        list->addItem(item);
+    }
+    list->setCurrentRow(0);
+    m_bSelecting = false;
+    position = 0;
+    UpdateData(false);
+}
+
+void CPropertyPage::ChangeListSelection(QListWidget* list, int& position, int row) {
+    if (m_bSelecting || row < 0 || row == position) return;
+    if (!UpdateData(true)) {
+        m_bSelecting = true;
+        list->setCurrentRow(position);
+        m_bSelecting = false;
+        FocusFailedControl();
+        return;
+    }
+    position = row;
+    UpdateData(false);
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 class CDataExchange;
+class QListWidget;
 
 // One tab of the Properties sheet. Its fields are exchanged with its
 // controls by DoDataExchange; its window is made (OnInitDialog) the first
@@ -48,10 +49,25 @@ protected:
     // not edits.
     bool IsExchanging() const { return m_bExchanging; }
 
+    // Lists that pick which element of an array the edits below them show.
+    // FillList adds the entries with their array index as item data (the
+    // list may sort them) and selects the first position.
+    void FillList(QListWidget* list, const QStringList& entries, int& position);
+    // The user selected another entry: the page is read into the entry
+    // selected so far, then shown for the new one; a bad value puts the
+    // selection back.
+    void ChangeListSelection(QListWidget* list, int& position, int row);
+    // A text change the user made (not the page's own showing) marks the
+    // page modified.
+    void OnChangeField() {
+        if (!m_bExchanging) SetModified(true);
+    }
+
 private:
     QString m_strTitle;
     bool m_bExchanging = false;
     bool m_bInitialized = false;
     bool m_bModified = false;
     QWidget* m_pFailedControl = nullptr;
+    bool m_bSelecting = false;
 };
