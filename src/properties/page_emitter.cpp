@@ -103,6 +103,3 @@ void CPageEmitter::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     FillList(m_listAxis, {"X-Axis", "Y-Axis", "Z-Axis"}, m_nAxis);
 }
-
-// Reads the page into the axis that was selected, then shows the new one; a
-// bad value keeps the old selection.
