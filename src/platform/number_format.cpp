@@ -1,5 +1,6 @@
 #include "platform/number_format.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -62,24 +63,28 @@ void AppendFixed6Slow(std::string& out, double magnitude) {
 // mostly hold (2^-12 <= value < 10^16): the value is I + F / 2^64 exactly.
 // Returns false when the value is outside that range.
 bool AppendFixed6Fast(std::string& out, double magnitude) {
-    int binaryExponent;
-    const double fraction = std::frexp(magnitude, &binaryExponent);
-    const int shift = binaryExponent - 53;  // magnitude = mantissa x 2^shift
-    if (shift < -64 || binaryExponent > 54) return false;
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int biasedExponent = static_cast<int>(bits >> 52);
+    if (biasedExponent == 0) return false;  // subnormal: far below 2^-12 anyway
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = biasedExponent - 1075;  // magnitude = mantissa x 2^shift
+    if (shift < -64 || shift > 1) return false;
     const unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) << (64 + shift);
     const auto integer = static_cast<std::uint64_t>(scaled >> 64);
     std::uint64_t rest = static_cast<std::uint64_t>(scaled);
     if (integer >= 10000000000000000ull) return false;
 
-    // work: carry place, integer digits, then 24 decimals, eight at a time;
-    // enough for 17 significant digits and the first dropped one.
+    // work: carry place, integer digits, then up to 24 decimals, eight at a
+    // time; enough for 17 significant digits and the first dropped one.
     char work[64];
     work[0] = '0';
     char* intEnd = std::to_chars(work + 1, work + 21, integer).ptr;
     const int integerDigits = static_cast<int>(intEnd - (work + 1));
     int length = integerDigits;  // digits in work[1 .. length]
-    for (int chunk = 0; chunk < 3; ++chunk) {
+    // With two or more integer digits, 16 decimals hold the 17th significant
+    // digit and the one after it.
+    const int chunks = integer >= 10 ? 2 : 3;
+    for (int chunk = 0; chunk < chunks; ++chunk) {
         const unsigned __int128 scaledChunk = static_cast<unsigned __int128>(rest) * 100000000u;
         auto eight = static_cast<std::uint32_t>(scaledChunk >> 64);
         rest = static_cast<std::uint64_t>(scaledChunk);
