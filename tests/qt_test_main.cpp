@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QSurfaceFormat>
 #include <filesystem>
@@ -12,9 +14,18 @@ int main(int argc, char** argv) {
     std::string config = (std::filesystem::temp_directory_path() / "vexlume-qt-XXXXXX").string();
     if (::mkdtemp(config.data()) == nullptr) return 2;
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    // Listing the tests needs no display.
-    if (::getenv("QT_QPA_PLATFORM") == nullptr && ::getenv("DISPLAY") == nullptr)
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const char* platform = ::getenv("QT_QPA_PLATFORM");
+    bool listing = false;
+    for (int i = 1; i < argc; ++i) listing = listing || std::string(argv[i]) == "--gtest_list_tests";
+    if (::getenv("DISPLAY") == nullptr) {
+        if (listing || platform == nullptr) {
+            ::setenv("QT_QPA_PLATFORM", "offscreen", 1);  // listing needs no display
+        } else if (std::string(platform) == "xcb") {
+            std::fprintf(stderr, "These tests show the OpenGL preview and need an X display: "
+                                 "run them under xvfb-run, as scripts/test does.\n");
+            return 1;
+        }
+    }
 
     QSurfaceFormat format;
     format.setVersion(2, 1);
