@@ -228,9 +228,3 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     activateWindow();
     m_pCommands->OpenDocumentFile(urls.first().toLocalFile());
 }
-
-bool CMainFrame::event(QEvent* event) {
-    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate)
-        UpdateLockIndicators();
-    return QMainWindow::event(event);
-}

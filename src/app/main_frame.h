@@ -37,7 +37,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     QAction* AddCommand(QMenu* menu, int commandId, const QString& text);

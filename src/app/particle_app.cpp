@@ -17,8 +17,6 @@
 #include "resources/app_icon.h"
 #include "model/random_generator.h"
 
-CParticleApp* CParticleApp::s_instance = nullptr;
-
 namespace {
 
 std::function<bool()>& ContextCheck() {
@@ -51,12 +49,11 @@ void RequestPreviewFormat() {
 
 }  // namespace
 
-CParticleApp::CParticleApp() { s_instance = this; }
+CParticleApp::CParticleApp() = default;
 
 CParticleApp::~CParticleApp() {
     m_pExportCommands.reset();
     m_pMainFrame.reset();
-    if (s_instance == this) s_instance = nullptr;
 }
 
 void CParticleApp::SetContextCheck(std::function<bool()> check) { ContextCheck() = std::move(check); }

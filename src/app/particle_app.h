@@ -18,8 +18,6 @@ public:
     CParticleApp();
     ~CParticleApp();
 
-    static CParticleApp* Instance() { return s_instance; }
-
     // Runs the program for a parsed command line and returns its exit status.
     int Run(int argc, char** argv, const CEffectCommandLineInfo& cmdInfo);
 
@@ -47,7 +45,6 @@ private:
     int ProcessShellCommandExport(const CEffectCommandLineInfo& cmdInfo);
     void ConnectCommands();
 
-    static CParticleApp* s_instance;
     RecentFileList m_recentFiles;
     std::unique_ptr<CParticleDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainFrame;

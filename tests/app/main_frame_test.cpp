@@ -159,6 +159,7 @@ TEST_F(MainFrameTest, ToolbarAndStatusBarToggle) {
 TEST_F(MainFrameTest, ToolbarIsAFixedBandAlongTheTop) {
     CMainFrame& frame = Start();
     QToolBar* bar = frame.ToolBar();
+    EXPECT_TRUE(bar->isMovable());  // shows its grip
     EXPECT_FALSE(bar->isFloatable());
     EXPECT_EQ(bar->allowedAreas(), Qt::TopToolBarArea);
     EXPECT_EQ(frame.toolBarArea(bar), Qt::TopToolBarArea);

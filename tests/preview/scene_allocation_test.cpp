@@ -8,6 +8,7 @@
 
 #include "model/particle_doc.h"
 #include "preview/camera.h"
+#include "counting_sink.h"
 #include "preview/scene.h"
 
 namespace {
@@ -24,27 +25,13 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
-class CountingSink final : public SceneSink {
-public:
-    void Clear(float, float, float, float) override {}
-    void Perspective(double, double, double, double) override {}
-    void PushTranslate(float, float, float) override {}
-    void Pop() override {}
-    void Begin(Primitive) override {}
-    void Color3(float, float, float) override {}
-    void Color4(float, float, float, float) override {}
-    void Vertex(float, float, float) override { ++vertices; }
-    void End() override {}
-    long vertices = 0;
-};
-
 TEST(DrawScene, AllocatesNothingPerFrame) {
     CParticleDoc doc;
     doc.DeleteContents();
     doc.m_nParticles = 1000;
     doc.GenerateParticles();
     CCamera camera;
-    CountingSink sink;
+    vexlume::test::CountingSink sink;
     const long before = g_allocations.load();
     DrawScene(camera, 800, 600, doc, sink);
     EXPECT_EQ(g_allocations.load(), before);
